@@ -1,0 +1,8 @@
+// Cheap moves of the heavy per-object records between array slots: the destination takes over
+// the source's owned storage, the source is left as a default record.
+#pragma once
+
+#include "model/mesh_records.h"
+
+void relocate(MeshPoint& dst, MeshPoint& src);
+void relocate(MeshPolygon& dst, MeshPolygon& src);
