@@ -1,0 +1,5 @@
+#include "sdk/reference.h"
+
+void ReferenceMaker::DeleteMe() {
+    if (holders_ == 0) delete this;
+}
