@@ -21,7 +21,7 @@ void resetCommon(Item& item) {
 template <class Item>
 void copyCommonTail(Item& item, const Item& other) {
     item.transform.copyFrom(other.transform);
-    if (!record_storage::resize(item.keys, 0, item.keyCapacity, other.keyCapacity)) return;
+    if (!item.resizeKeys(other.keyCapacity)) return;
     item.keyCount = other.keyCount;
     for (int i = 0; i < item.keyCount; ++i) item.keys[i].copyFrom(other.keys[i]);
 }
@@ -49,6 +49,8 @@ void AuxItemA::reset() {
 
 void AuxItemA::setName(const char* text) { replaceText(name, text); }
 
+bool AuxItemA::resizeKeys(int n) { return record_storage::resize(keys, keyCount, keyCapacity, n); }
+
 void AuxItemA::copyFrom(const AuxItemA& other) {
     if (&other == this) return;
     reset();
@@ -66,6 +68,8 @@ AuxItemB::~AuxItemB() {
 void AuxItemB::reset() { resetCommon(*this); }
 
 void AuxItemB::setName(const char* text) { replaceText(name, text); }
+
+bool AuxItemB::resizeKeys(int n) { return record_storage::resize(keys, keyCount, keyCapacity, n); }
 
 void AuxItemB::copyFrom(const AuxItemB& other) {
     if (&other == this) return;
@@ -93,6 +97,8 @@ void AuxItemC::reset() {
 }
 
 void AuxItemC::setName(const char* text) { replaceText(name, text); }
+
+bool AuxItemC::resizeKeys(int n) { return record_storage::resize(keys, keyCount, keyCapacity, n); }
 
 void AuxItemC::copyFrom(const AuxItemC& other) {
     if (&other == this) return;

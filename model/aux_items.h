@@ -25,6 +25,8 @@ public:
     void reset();
     void setName(const char* text);
     void copyFrom(const AuxItemA& other);
+    // Sets the key array's capacity (rule of the model's arrays); false, unchanged, without memory.
+    bool resizeKeys(int n);
 };
 
 class AuxItemB {
@@ -45,6 +47,8 @@ public:
     void reset();
     void setName(const char* text);
     void copyFrom(const AuxItemB& other);
+    // Sets the key array's capacity (rule of the model's arrays); false, unchanged, without memory.
+    bool resizeKeys(int n);
 };
 
 class AuxItemC {
@@ -74,4 +78,6 @@ public:
     void reset();
     void setName(const char* text);
     void copyFrom(const AuxItemC& other);
+    // Sets the key array's capacity (rule of the model's arrays); false, unchanged, without memory.
+    bool resizeKeys(int n);
 };

@@ -1,5 +1,7 @@
 // Per-object mesh records: points with their weights, edges, polygons with their corners,
 // texture coordinates, normals and vertex colours. References between them are indices, -1 = none.
+// Every owned array is allocated by the model: change it only through the resize, add and
+// setCornerCount operations, never with new[] / delete[] or by swapping pointers between records.
 #pragma once
 
 #include "model/math.h"
@@ -109,7 +111,8 @@ public:
     unsigned flags = 0;
     int remap = -1;
     Color4 color{1.0f, 1.0f, 1.0f, 1.0f};
-    // Eight arrays of cornerCount entries each; null when cornerCount is 0.
+    // Eight arrays of cornerCount entries each; null when cornerCount is 0. They share one
+    // allocation, so none of them may be replaced on its own.
     int* cornerPoints = nullptr;
     int* cornerEdges = nullptr;    // edge from corner i to corner i + 1 (the last to corner 0)
     int* cornerUvs = nullptr;
