@@ -19,6 +19,15 @@ bool removeFaceEdges(Scene& scene) {
     return true;
 }
 
+namespace {
+
+bool namesPoint(const SceneObject& object, int point) {
+    return point >= 0 && point < object.pointCount;
+}
+
+}  // namespace
+
+// An edge whose end points name no point of the object cannot make a line; it is only removed.
 bool convertEdgesToLines(Scene& scene) {
     for (int i = 0; i < scene.objectCount; ++i) {
         SceneObject& object = scene.objects[i];
@@ -26,9 +35,11 @@ bool convertEdgesToLines(Scene& scene) {
         object.resizePolygons(object.edgeCount + object.polygonCount);
         for (int e = 0; e < object.edgeCount; ++e) {
             MeshEdge& edge = object.edges[e];
-            int line = object.addPolygon(2);
-            object.polygons[line].cornerPoints[0] = edge.pointA;
-            object.polygons[line].cornerPoints[1] = edge.pointB;
+            if (namesPoint(object, edge.pointA) && namesPoint(object, edge.pointB)) {
+                int line = object.addPolygon(2);
+                object.polygons[line].cornerPoints[0] = edge.pointA;
+                object.polygons[line].cornerPoints[1] = edge.pointB;
+            }
             edge.flags |= Deleted;
             edge.remap = -1;
         }

@@ -107,16 +107,34 @@ TEST(EdgePassesTest, FaceEdgesGoAndFreeEdgesBecomeLines) {
     EXPECT_EQ(object.pointCount, 5);
 }
 
-TEST(EdgePassesTest, ObjectWithoutPointsKeepsFaceEdgesButConvertsThem) {
+TEST(EdgePassesTest, ObjectWithoutPointsKeepsFaceEdges) {
     Scene scene;
-    SceneObject& object = newObject(scene, "");
+    SceneObject& object = newObject(scene);
     MeshBuilder mesh(object);
     mesh.polygon({0, 1, 2});
     removeFaceEdges(scene);
     EXPECT_EQ(object.edgeCount, 3);
+}
+
+TEST(EdgePassesTest, EdgesWithoutValidEndPointsMakeNoLines) {
+    Scene scene;
+    SceneObject& object = newObject(scene);
+    addPoints(object, 2);
+    MeshBuilder mesh(object);
+    mesh.edge(0, 1);
+    mesh.edge(1, 5);
+    mesh.edge(-1, 0);
     convertEdgesToLines(scene);
     EXPECT_EQ(object.edgeCount, 0);
-    EXPECT_EQ(object.polygonCount, 4);
+    ASSERT_EQ(object.polygonCount, 1);
+    EXPECT_EQ(cornerPoints(object.polygons[0]), (std::vector<int>{0, 1}));
+
+    // Without points no edge can become a line.
+    SceneObject& empty = newObject(scene);
+    MeshBuilder(empty).polygon({0, 1, 2});
+    convertEdgesToLines(scene);
+    EXPECT_EQ(scene.objects[1].edgeCount, 0);
+    EXPECT_EQ(scene.objects[1].polygonCount, 1);
 }
 
 TEST(EdgePassesTest, EdgeIndicesThatNameNoEdgeAreIgnored) {
