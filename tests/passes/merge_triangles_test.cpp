@@ -118,16 +118,16 @@ TEST_F(MergeTrianglesTest, GridWithHiddenInsideBecomesItsOutline) {
 }
 
 TEST_F(MergeTrianglesTest, UntouchedPolygonsComeFirstThenMergedOnes) {
-    addPoints(object, 8);
+    addPoints(object, 11);
     mesh.polygon({0, 1, 2});
     mesh.polygon({5, 6, 7});
     mesh.polygon({0, 2, 3});
     mesh.polygon({5, 7, 4});
+    mesh.polygon({8, 9, 10});
     mesh.hide(0, 2);
     mesh.hide(5, 7);
     mergeTriangles(object);
-    EXPECT_EQ(polygonsByPosition(), (std::vector<std::vector<int>>{{2, 3, 0, 1}, {7, 4, 5, 6}}));
-    addPoints(object, 0);
+    EXPECT_EQ(polygonsByPosition(), (std::vector<std::vector<int>>{{8, 9, 10}, {2, 3, 0, 1}, {7, 4, 5, 6}}));
 }
 
 TEST_F(MergeTrianglesTest, RingAroundAHoleKeepsItsTriangles) {
