@@ -10,6 +10,9 @@ bool isLeadByte(unsigned char b) {
 bool isTrailByte(unsigned char b) { return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC); }
 
 bool directoryWithSuffix(const char* path, char* destination, const char* suffix) {
+    // A missing path or suffix counts as empty text.
+    if (!path) path = "";
+    if (!suffix) suffix = "";
     const unsigned char* bytes = reinterpret_cast<const unsigned char*>(path);
     const std::size_t length = std::strlen(path);
     std::size_t directoryLength = 0;

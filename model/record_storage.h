@@ -89,7 +89,8 @@ bool resize(T*& items, int count, int& capacity, int n, Relocate relocateRecord)
         return true;
     }
     std::size_t reserve = wanted;
-    if (wanted > storage && storage > 0 && storage * 2 > wanted) reserve = storage * 2;
+    // Growth reserves half as much again as before, so that repeated small steps stay cheap.
+    if (wanted > storage && storage > 0 && storage + storage / 2 > wanted) reserve = storage + storage / 2;
     T* fresh = allocate<T>(reserve);
     if (!fresh && reserve != wanted) fresh = allocate<T>(wanted);
     if (!fresh) return false;

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "model/owned_text.h"
+#include "model/record_relocation.h"
 #include "model/record_storage.h"
 
 namespace {
@@ -15,16 +16,23 @@ void copyMoves(T& dst, T& src) {
     dst.copyFrom(src);
 }
 
+// Objects change places by taking over each other's storage instead of a deep copy.
+void objectMoves(SceneObject& dst, SceneObject& src) { relocate(dst, src); }
+
 template <class T>
 bool resizeArray(T*& items, int count, int& capacity, int n) {
     return record_storage::resize(items, count, capacity, n, copyMoves<T>);
 }
 
+bool resizeArray(SceneObject*& items, int count, int& capacity, int n) {
+    return record_storage::resize(items, count, capacity, n, objectMoves);
+}
+
 // Appends a named entry; an empty (or missing) name becomes the pattern formatted with the index.
 template <class T>
 int addNamed(T*& items, int& count, int& capacity, const char* text, const char* pattern) {
-    const int index = record_storage::add(items, count, capacity, SceneArrayStep, copyMoves<T>);
-    if (index < 0) return -1;
+    if (count >= capacity && !resizeArray(items, count, capacity, capacity + SceneArrayStep)) return -1;
+    const int index = count++;
     if (text && text[0] != '\0') {
         items[index].setName(text);
     } else {
@@ -167,7 +175,7 @@ bool Scene::compactObjects() {
             point.compactWeights();
         }
     }
-    objectCount = record_storage::moveSurvivors(objects, objectCount, Deleted, copyMoves<SceneObject>);
+    objectCount = record_storage::moveSurvivors(objects, objectCount, Deleted, objectMoves);
     resizeObjects(objectCount);
     return true;
 }

@@ -35,7 +35,8 @@ public:
 
     void reset();
     void setName(const char* text);
-    // Append an entry; an empty name becomes obj_%02d / mat_%02d / tex_%02d of the new index.
+    // Append an entry; an empty (or null) name becomes obj_%02d / mat_%02d / tex_%02d of the new
+    // index. -1 when the array cannot grow.
     int addObject(const char* objectName);
     int addMaterial(const char* materialName);
     int addTexture(const char* textureName);

@@ -116,20 +116,62 @@ bool SceneObject::resizeColors(int n) { return resizeArray(colors, colorCount, c
 
 bool SceneObject::resizeKeys(int n) { return resizeArray(keys, keyCount, keyCapacity, n); }
 
+namespace {
+
+// Every field that copyFrom copies by value, in its order; reserved0 is left out.
+void copyScalars(SceneObject& to, const SceneObject& other) {
+    to.hostNode = other.hostNode;
+    to.parent = other.parent;
+    to.flags = other.flags;
+    to.reserved1 = other.reserved1;
+    to.reserved2 = other.reserved2;
+    to.reserved3 = other.reserved3;
+    to.remap = other.remap;
+    to.transform.copyFrom(other.transform);
+    to.auxTransform.copyFrom(other.auxTransform);
+    to.color = other.color;
+    to.rotationOrder = other.rotationOrder;
+    to.rotatePivot = other.rotatePivot;
+    to.scalePivot = other.scalePivot;
+    to.rotatePivotOffset = other.rotatePivotOffset;
+    to.scalePivotOffset = other.scalePivotOffset;
+    to.reservedVecA = other.reservedVecA;
+    to.reservedVecB = other.reservedVecB;
+}
+
+template <class T>
+void takeArray(T*& items, int& count, int& capacity, T*& sourceItems, int& sourceCount, int& sourceCapacity) {
+    record_storage::release(items);
+    items = sourceItems;
+    count = sourceCount;
+    capacity = sourceCapacity;
+    sourceItems = nullptr;
+    sourceCount = sourceCapacity = 0;
+}
+
+}  // namespace
+
+void relocate(SceneObject& dst, SceneObject& src) {
+    if (&dst == &src) return;
+    dst.reset();
+    copyScalars(dst, src);
+    dst.name = src.name;
+    src.name = nullptr;
+    takeArray(dst.points, dst.pointCount, dst.pointCapacity, src.points, src.pointCount, src.pointCapacity);
+    takeArray(dst.edges, dst.edgeCount, dst.edgeCapacity, src.edges, src.edgeCount, src.edgeCapacity);
+    takeArray(dst.polygons, dst.polygonCount, dst.polygonCapacity, src.polygons, src.polygonCount,
+              src.polygonCapacity);
+    takeArray(dst.uvs, dst.uvCount, dst.uvCapacity, src.uvs, src.uvCount, src.uvCapacity);
+    takeArray(dst.normals, dst.normalCount, dst.normalCapacity, src.normals, src.normalCount, src.normalCapacity);
+    takeArray(dst.colors, dst.colorCount, dst.colorCapacity, src.colors, src.colorCount, src.colorCapacity);
+    takeArray(dst.keys, dst.keyCount, dst.keyCapacity, src.keys, src.keyCount, src.keyCapacity);
+}
+
 void SceneObject::copyFrom(const SceneObject& other) {
     if (&other == this) return;
     reset();
-    hostNode = other.hostNode;
-    parent = other.parent;
-    flags = other.flags;
-    reserved1 = other.reserved1;
+    copyScalars(*this, other);
     setName(other.name);
-    reserved2 = other.reserved2;
-    reserved3 = other.reserved3;
-    remap = other.remap;
-    transform.copyFrom(other.transform);
-    auxTransform.copyFrom(other.auxTransform);
-    color = other.color;
     // An array whose storage cannot be allocated stays empty rather than claiming entries.
     pointCount = resizePoints(other.pointCapacity) ? other.pointCount : 0;
     edgeCount = resizeEdges(other.edgeCapacity) ? other.edgeCount : 0;
@@ -138,13 +180,6 @@ void SceneObject::copyFrom(const SceneObject& other) {
     normalCount = resizeNormals(other.normalCapacity) ? other.normalCount : 0;
     colorCount = resizeColors(other.colorCapacity) ? other.colorCount : 0;
     keyCount = resizeKeys(other.keyCapacity) ? other.keyCount : 0;
-    rotationOrder = other.rotationOrder;
-    rotatePivot = other.rotatePivot;
-    scalePivot = other.scalePivot;
-    rotatePivotOffset = other.rotatePivotOffset;
-    scalePivotOffset = other.scalePivotOffset;
-    reservedVecA = other.reservedVecA;
-    reservedVecB = other.reservedVecB;
     for (int i = 0; i < pointCount; ++i) points[i].copyFrom(other.points[i]);
     for (int i = 0; i < edgeCount; ++i) edges[i].copyFrom(other.edges[i]);
     for (int i = 0; i < polygonCount; ++i) polygons[i].copyFrom(other.polygons[i]);

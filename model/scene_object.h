@@ -42,6 +42,7 @@ public:
 
     void reset();
     void setName(const char* text);
+    // The add operations return the new index, -1 when the array cannot grow.
     int addPoint();
     int addEdge();
     int addUv();

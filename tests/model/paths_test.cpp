@@ -41,6 +41,8 @@ TEST(DirectoryPart, SeparatorsAndSuffix) {
     char destination[64];
     EXPECT_TRUE(directoryPart("dir/file.mqo", destination));
     EXPECT_STREQ(destination, "dir/");
+    EXPECT_TRUE(directoryWithSuffix("dir/file.mqo", destination, nullptr));
+    EXPECT_STREQ(destination, "dir/");
 }
 
 // 0x95 0x5C is one double-byte character whose second byte equals a backslash.

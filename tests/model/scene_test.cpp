@@ -55,6 +55,8 @@ TEST(SceneContainer, GrowthStepsAndGeneratedNames) {
     EXPECT_EQ(s.addObject("Box"), 0);
     EXPECT_EQ(s.objectCapacity, 16);
     EXPECT_STREQ(s.objects[0].name, "Box");
+    s.objects[0].addPolygon(5);
+    s.objects[0].polygons[0].cornerPoints[4] = 3;
     for (int i = 1; i < 16; ++i) s.addObject("");
     EXPECT_EQ(s.objectCapacity, 16);
     EXPECT_EQ(s.addObject(""), 16);
@@ -62,12 +64,17 @@ TEST(SceneContainer, GrowthStepsAndGeneratedNames) {
     EXPECT_STREQ(s.objects[0].name, "Box");
     EXPECT_STREQ(s.objects[5].name, "obj_05");
     EXPECT_STREQ(s.objects[16].name, "obj_16");
+    EXPECT_EQ(s.objects[0].polygonCount, 1);  // the objects' meshes move with them
+    EXPECT_EQ(s.objects[0].polygons[0].cornerPoints[4], 3);
+    EXPECT_EQ(s.objects[16].polygonCount, 0);
     for (int i = 17; i < 124; ++i) s.addObject("");
     EXPECT_STREQ(s.objects[123].name, "obj_123");
     EXPECT_EQ(s.objectCapacity, 128);
 
     for (int i = 0; i < 3; ++i) s.addMaterial("m");
     EXPECT_EQ(s.addMaterial(""), 3);
+    EXPECT_EQ(s.addMaterial(nullptr), 4);
+    EXPECT_STREQ(s.materials[4].name, "mat_04");
     EXPECT_STREQ(s.materials[3].name, "mat_03");
     EXPECT_EQ(s.materialCapacity, 16);
     EXPECT_EQ(s.addTexture(""), 0);
