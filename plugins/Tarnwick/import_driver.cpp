@@ -1,0 +1,6 @@
+#include "plugins/Tarnwick/import_driver.h"
+
+// Reading and building are not wired in yet: every import reports failure and creates nothing.
+int importLightWaveObject(const char* /*name*/, ImpInterface* /*ii*/, Interface* /*i*/, BOOL /*suppressPrompts*/) {
+    return 0;
+}
