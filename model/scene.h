@@ -36,7 +36,8 @@ public:
     void reset();
     void setName(const char* text);
     // Append an entry; an empty (or null) name becomes obj_%02d / mat_%02d / tex_%02d of the new
-    // index. -1 when the array cannot grow.
+    // index. -1 when the array cannot grow. The add may move the array: take the index first, then
+    // index the array (`int i = s.addObject(""); s.objects[i]...`).
     int addObject(const char* objectName);
     int addMaterial(const char* materialName);
     int addTexture(const char* textureName);

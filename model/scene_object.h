@@ -42,7 +42,10 @@ public:
 
     void reset();
     void setName(const char* text);
-    // The add operations return the new index, -1 when the array cannot grow.
+    // The add operations return the new index, -1 when the array cannot grow. An add may move the
+    // array, so take the index first: `int i = o.addPoint(); o.points[i]...`. The one-liner
+    // `o.points[o.addPoint()]` reads the old array pointer before the add runs (C++17 sequences the
+    // array expression first) and writes into freed or null storage.
     int addPoint();
     int addEdge();
     int addUv();
