@@ -61,8 +61,8 @@ void restoreDefault(T& item) {
 }
 
 // Moves a record into another slot of the same kind: dst takes every value of src. The generic
-// form is the record's deep copy; heavy records provide cheaper overloads that take over src's
-// owned storage (found by argument-dependent lookup at the call site).
+// form is the record's deep copy; the heavy records have cheaper overloads that take over src's
+// owned storage (record_relocation.h), which their owners pass to resize and add.
 template <class T>
 void relocate(T& dst, T& src) {
     dst.copyFrom(src);
