@@ -1,6 +1,7 @@
 #include "metasequoia/mqo_text.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "model/paths.h"
@@ -12,11 +13,23 @@ unsigned char byteAt(std::string_view text, std::size_t i) {
 }
 
 int stateAt(std::string_view text, std::size_t i, int previousState) {
-    return dbcsByteState(byteAt(text, i), byteAt(text, i + 1), previousState);
+    const unsigned char byte = byteAt(text, i);
+    // Below 0x81 no byte can lead a pair: the common single-byte case needs no further look.
+    if (byte < 0x81 && previousState != DbcsLead) return DbcsSingle;
+    return dbcsByteState(byte, byteAt(text, i + 1), previousState);
 }
 
+// True when no byte of the text has its high bit set, tested eight bytes at a time.
 bool isSingleByteText(std::string_view text) {
-    return std::none_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + i, sizeof word);
+        if (word & 0x8080808080808080ull) return false;
+    }
+    for (; i < text.size(); ++i)
+        if (static_cast<unsigned char>(text[i]) >= 0x80) return false;
+    return true;
 }
 
 // Walks the byte states of a text from its start; stateBefore(p) is the state of byte p - 1.
@@ -41,6 +54,10 @@ private:
 // A pattern of single-byte characters matches at p exactly when the bytes agree and text byte p is
 // not the trail byte of a double-byte character: the bytes after it are then single-byte too.
 std::ptrdiff_t findSingleBytePattern(std::string_view text, std::string_view pattern, std::size_t start) {
+    if (isSingleByteText(text)) {
+        const std::size_t p = text.find(pattern, start);
+        return p == std::string_view::npos ? -1 : static_cast<std::ptrdiff_t>(p);
+    }
     StateWalker walker(text);
     std::size_t p = text.find(pattern, start);
     while (p != std::string_view::npos) {
