@@ -1,0 +1,45 @@
+#include "lightwave/reader_lookups.h"
+
+SceneNames::SceneNames(Scene& scene) : scene_(scene) {
+    for (int i = 0; i < scene.materialCount; ++i)
+        if (scene.materials[i].name) materials_.emplace(scene.materials[i].name, i);
+    for (int i = 0; i < scene.textureCount; ++i)
+        if (scene.textures[i].name) textures_.emplace(scene.textures[i].name, i);
+}
+
+int SceneNames::findMaterial(const std::string& name) const {
+    const auto found = materials_.find(name);
+    return found == materials_.end() ? -1 : found->second;
+}
+
+int SceneNames::addMaterial(const std::string& name) {
+    const int index = scene_.addMaterial(name.c_str());
+    // emplace keeps an earlier material of the same name: look-ups find the first, like a scan.
+    materials_.emplace(scene_.materials[index].name, index);
+    return index;
+}
+
+int SceneNames::findOrAddTexture(const std::string& name) {
+    const auto found = textures_.find(name);
+    if (found != textures_.end()) return found->second;
+    const int index = scene_.addTexture(name.c_str());
+    textures_.emplace(scene_.textures[index].name, index);
+    return index;
+}
+
+bool growPoints(SceneObject& object, long long extra) {
+    return growFor(object.pointCount, object.pointCapacity, extra,
+                   [&](int n) { return object.resizePoints(n); });
+}
+
+bool growPolygons(SceneObject& object, long long extra) {
+    return growFor(object.polygonCount, object.polygonCapacity, extra,
+                   [&](int n) { return object.resizePolygons(n); });
+}
+
+int appendUv(SceneObject& object, float u, float v) {
+    growFor(object.uvCount, object.uvCapacity, 1, [&](int n) { return object.resizeUvs(n); });
+    const int index = object.addUv();
+    object.uvs[index].set(u, v);
+    return index;
+}
