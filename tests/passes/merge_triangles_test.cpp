@@ -1,6 +1,8 @@
 // Polygon reconstruction from triangles joined by hidden edges.
 #include "passes/merge_triangles.h"
 
+#include <random>
+
 #include "mesh_fixture.h"
 
 namespace {
@@ -230,6 +232,49 @@ TEST_F(MergeTrianglesTest, PointsOnNoEdgeGoUnlessTheObjectHasNoPoints) {
     EXPECT_EQ(empty.polygonCount, 2);
     EXPECT_EQ(empty.edgeCount, 5);
     EXPECT_EQ(empty.edges[emptyMesh.edge(0, 2)].flags & Hidden, Hidden);
+}
+
+// Arbitrary corner and edge references, repeated sides and random hidden flags: the pass must end,
+// stay inside the arrays (checked by the sanitizer build) and leave only valid references.
+TEST(MergeTrianglesRobustnessTest, ArbitraryReferencesEndWithValidIndices) {
+    std::mt19937 random(12345);
+    for (int round = 0; round < 300; ++round) {
+        SceneObject object;
+        const int points = 1 + static_cast<int>(random() % 8);
+        const int edges = static_cast<int>(random() % 12);
+        addPoints(object, points);
+        auto anyIndex = [&](int count) { return static_cast<int>(random() % (count + 4)) - 2; };
+        for (int e = 0; e < edges; ++e) {
+            int index = object.addEdge();
+            object.edges[index].pointA = anyIndex(points);
+            object.edges[index].pointB = anyIndex(points);
+            if (random() % 3 != 0) object.edges[index].flags |= Hidden;
+        }
+        const int polygons = static_cast<int>(random() % 10);
+        for (int f = 0; f < polygons; ++f) {
+            int index = object.addPolygon(static_cast<int>(random() % 6));
+            MeshPolygon& polygon = object.polygons[index];
+            for (int c = 0; c < polygon.cornerCount; ++c) {
+                polygon.cornerPoints[c] = anyIndex(points);
+                polygon.cornerEdges[c] = anyIndex(edges);
+            }
+        }
+        ASSERT_TRUE(mergeTriangles(object));
+        for (int e = 0; e < object.edgeCount; ++e) {
+            EXPECT_LT(object.edges[e].pointA, object.pointCount);
+            EXPECT_LT(object.edges[e].pointB, object.pointCount);
+            EXPECT_EQ(object.edges[e].flags & Hidden, 0u);
+        }
+        for (int f = 0; f < object.polygonCount; ++f) {
+            const MeshPolygon& polygon = object.polygons[f];
+            for (int c = 0; c < polygon.cornerCount; ++c) {
+                EXPECT_GE(polygon.cornerPoints[c], -1);
+                EXPECT_LT(polygon.cornerPoints[c], object.pointCount);
+                EXPECT_GE(polygon.cornerEdges[c], -1);
+                EXPECT_LT(polygon.cornerEdges[c], object.edgeCount);
+            }
+        }
+    }
 }
 
 }  // namespace
