@@ -6,6 +6,8 @@
 #include "passes/merge_groups.h"
 #include "passes/outline_walk.h"
 
+#include <initializer_list>
+
 namespace {
 
 void markDeleted(unsigned& flags, int& remap) {
@@ -14,7 +16,7 @@ void markDeleted(unsigned& flags, int& remap) {
 }
 
 // Keeps exactly the edges that are not merged away and the points that lie on them.
-void markRemovedPointsAndEdges(SceneObject& object, OutlineWalk& walk) {
+void markRemovedPointsAndEdges(SceneObject& object, const OutlineWalk& walk) {
     for (int i = 0; i < object.pointCount; ++i) markDeleted(object.points[i].flags, object.points[i].remap);
     for (int e = 0; e < object.edgeCount; ++e) {
         MeshEdge& edge = object.edges[e];
