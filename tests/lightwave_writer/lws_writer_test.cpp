@@ -220,11 +220,12 @@ TEST_F(LwsWriter, ObjectFilesStayInTheFolderAndNeverOverwriteEachOther) {
     EXPECT_EQ(entries, 1u + 1u + stems.size());
 }
 
-TEST_F(LwsWriter, FailsWhenAnObjectFileCannotBeWritten) {
+TEST_F(LwsWriter, ReportsFilesThatCannotBeWritten) {
     Scene scene;
     const int o = scene.addObject("Box");
     addTriangle(scene, o, 0.0f);
-    // A plain file where the folder should be: no object file can be created.
+    // A plain file where the folder should be: no object file can be created, so no scene file
+    // is written that would name it.
     std::FILE* blocker = std::fopen(dir.file("Object").c_str(), "wb");
     ASSERT_NE(blocker, nullptr);
     std::fclose(blocker);
@@ -232,6 +233,18 @@ TEST_F(LwsWriter, FailsWhenAnObjectFileCannotBeWritten) {
     EXPECT_FALSE(fileExists(path));
 
     EXPECT_FALSE(writeLwsFile(dir.file("missing/scene.lws").c_str(), scene));
+    EXPECT_FALSE(writeLwsFile(nullptr, scene));
+
+    // Files that open but cannot take the bytes (a full disk): the object file, then the scene file.
+    if (!fileExists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    TempDir full;
+    std::filesystem::create_directory(full.file("Object"));
+    std::filesystem::create_symlink("/dev/full", full.file("Object/Box.lwo"));
+    EXPECT_FALSE(writeLwsFile(full.file("scene.lws").c_str(), scene));
+    std::filesystem::remove(full.file("Object/Box.lwo"));
+    std::filesystem::create_symlink("/dev/full", full.file("scene.lws"));
+    EXPECT_FALSE(writeLwsFile(full.file("scene.lws").c_str(), scene));
+    EXPECT_TRUE(fileExists(full.file("Object/Box.lwo")));
 }
 
 // The object files equal those of the plain method: a full copy per object, reduced by deleting
