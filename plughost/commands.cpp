@@ -2,11 +2,17 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <iomanip>
+
+#include "sdk/host_scene_report.h"
 
 const std::vector<Command>& commands() {
     static const std::vector<Command> all = {
         {"plugins", "", "list the loaded exporters and importers", listPlugins},
+        {"convert", "INPUT OUTPUT", "import INPUT and export the result as OUTPUT (formats by extension)",
+         convertFile},
+        {"info", "FILE", "import FILE and print the host scene it makes", showInfo},
     };
     return all;
 }
@@ -42,4 +48,79 @@ int listPlugins(CommandContext& context, const std::vector<std::string>& args) {
                     << std::right << std::setw(4) << e.version << "  " << classIdText(e.classId) << "\n";
     }
     return context.skippedLibraries == 0 ? 0 : 1;
+}
+
+namespace {
+
+// The file's extension without the dot ("" when it has none).
+std::string extensionOf(const std::string& path) {
+    std::string ext = std::filesystem::path(path).extension().string();
+    return ext.empty() ? ext : ext.substr(1);
+}
+
+// An importer changes the current directory to the imported file's folder, so every path is
+// made absolute before the first plug-in runs.
+std::string absolutePath(const std::string& path) {
+    std::error_code ec;
+    std::filesystem::path full = std::filesystem::absolute(path, ec);
+    return ec ? path : full.string();
+}
+
+// Imports `path` into `scene` with the importer for its extension; false after one error line.
+bool importInto(CommandContext& context, const std::string& path, HostScene& scene) {
+    const PluginEntry* entry = context.catalog.find(extensionOf(path), false);
+    if (!entry) {
+        context.err << "plughost: no importer for '" << path << "' (extension '" << extensionOf(path) << "')\n";
+        return false;
+    }
+    ImporterPtr importer = PluginCatalog::createImporter(*entry);
+    if (!importer) {
+        context.err << "plughost: " << entry->file << " created no importer\n";
+        return false;
+    }
+    HostImport import(scene);
+    if (!importer->DoImport(absolutePath(path).c_str(), &import, &scene, TRUE)) {
+        context.err << "plughost: " << entry->file << " could not import '" << path << "'\n";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int convertFile(CommandContext& context, const std::vector<std::string>& args) {
+    if (args.size() != 2) {
+        context.err << "plughost: convert needs INPUT and OUTPUT\n";
+        return 2;
+    }
+    const std::string output = absolutePath(args[1]);
+    const PluginEntry* entry = context.catalog.find(extensionOf(output), true);
+    if (!entry) {
+        context.err << "plughost: no exporter for '" << args[1] << "' (extension '" << extensionOf(output) << "')\n";
+        return 1;
+    }
+    HostScene scene;
+    if (!importInto(context, args[0], scene)) return 1;
+    ExporterPtr exporter = PluginCatalog::createExporter(*entry);
+    if (!exporter) {
+        context.err << "plughost: " << entry->file << " created no exporter\n";
+        return 1;
+    }
+    ExpInterface exportInterface;
+    if (!exporter->DoExport(output.c_str(), &exportInterface, &scene, TRUE, 0)) {
+        context.err << "plughost: " << entry->file << " could not export '" << args[1] << "'\n";
+        return 1;
+    }
+    return 0;
+}
+
+int showInfo(CommandContext& context, const std::vector<std::string>& args) {
+    if (args.size() != 1) {
+        context.err << "plughost: info needs one FILE\n";
+        return 2;
+    }
+    HostScene scene;
+    if (!importInto(context, args[0], scene)) return 1;
+    PrintHostScene(scene, context.out);
+    return 0;
 }

@@ -30,3 +30,8 @@ const std::vector<Command>& commands();
 
 // `plugins`: one line per loaded plug-in class. Exit status 1 when a library was skipped.
 int listPlugins(CommandContext& context, const std::vector<std::string>& args);
+// `convert INPUT OUTPUT`: imports INPUT with the importer of its extension into an empty host
+// scene, then exports that scene with the exporter of OUTPUT's extension.
+int convertFile(CommandContext& context, const std::vector<std::string>& args);
+// `info FILE`: imports FILE into an empty host scene and prints the scene.
+int showInfo(CommandContext& context, const std::vector<std::string>& args);

@@ -16,8 +16,11 @@ void printUsage(std::ostream& out) {
     out << "usage: plughost [--plugins DIR] COMMAND [ARGUMENTS...]\n"
            "  --plugins DIR  load the plug-ins of DIR (default: the plugins folder beside bin/)\n"
            "commands:\n";
-    for (const Command& c : commands())
-        out << "  " << c.name << (*c.arguments ? " " : "") << c.arguments << "  " << c.summary << "\n";
+    for (const Command& c : commands()) {
+        std::string synopsis = std::string(c.name) + (*c.arguments ? " " : "") + c.arguments;
+        out << "  " << synopsis << std::string(synopsis.size() < 22 ? 22 - synopsis.size() : 1, ' ') << c.summary
+            << "\n";
+    }
 }
 
 }  // namespace

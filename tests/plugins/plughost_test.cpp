@@ -95,13 +95,21 @@ TEST_F(Plughost, SkipsLibrariesThatFailAndListsTheOthers) {
 }
 
 TEST_F(Plughost, ReportsUsageErrorsOnOneLine) {
-    struct Case { std::string arguments; int status; const char* message; };
+    const std::string garbage = (folder_ / "garbage.mqo").string();
+    std::ofstream(garbage) << "this is no Metasequoia document\n";
+    struct Case { std::string arguments; int status; std::string message; };
     const Case cases[] = {
         {"--plugins " + (folder_ / "missing").string() + " plugins", 1, "cannot read plug-in folder"},
         {"", 2, "no command"},
         {"frobnicate", 2, "unknown command 'frobnicate'"},
         {"plugins --plugins", 2, "--plugins needs a folder"},
         {"plugins extra", 2, "takes no arguments"},
+        {"convert " + garbage, 2, "convert needs INPUT and OUTPUT"},
+        {"info", 2, "info needs one FILE"},
+        {"convert " + garbage + " out.xyz", 1, "no exporter for 'out.xyz' (extension 'xyz')"},
+        {"convert in.abc out.lwo", 1, "no importer for 'in.abc' (extension 'abc')"},
+        {"info noextension", 1, "no importer for 'noextension' (extension '')"},
+        {"info " + garbage, 1, "Ostrevan.dli could not import '" + garbage + "'"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments);
