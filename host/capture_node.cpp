@@ -122,7 +122,7 @@ int captureNode(Scene& scene, INode* node, int parent) {
     object.parent = parent;
     const AdjEdgeList adjacency(*mesh);
     announce(object);
-    captureLocalTransform(object, node, scene.time);
+    captureLocalTransform(object, node, scene.time, parent != -1);
 
     copyPoints(object, *mesh);
     copyEdges(object, *mesh, adjacency);

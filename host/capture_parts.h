@@ -6,9 +6,10 @@
 #include "model/scene.h"
 #include "sdk/inode.h"
 
-// The node's placement relative to its parent at time t, split into the object's local
-// position, rotation and scale.
-void captureLocalTransform(SceneObject& object, INode* node, TimeValue t);
+// The node's placement at time t, split into the object's local position, rotation and scale:
+// relative to its parent node when that became the object's parent, else relative to the world,
+// so that a node under a helper or an unexported parent keeps its place as a root object.
+void captureLocalTransform(SceneObject& object, INode* node, TimeValue t, bool relativeToParent);
 
 // Scene material of every face of one node's mesh, from the node's host material: a standard
 // material stands for all faces, a multi-material gives each face the sub-material of its id.

@@ -2,12 +2,14 @@
 #include "host/capture_parts.h"
 #include "model/euler.h"
 
-void captureLocalTransform(SceneObject& object, INode* node, TimeValue t) {
+void captureLocalTransform(SceneObject& object, INode* node, TimeValue t, bool relativeToParent) {
     Matrix3 local = node->GetNodeTM(t);
-    Matrix3 parentInverse = node->GetParentTM(t);
-    // A parent scaled to nothing has no inverse; its child's world placement is then the best
-    // placement left to keep.
-    if (parentInverse.Invert()) local *= parentInverse;
+    if (relativeToParent) {
+        Matrix3 parentInverse = node->GetParentTM(t);
+        // A parent scaled to nothing has no inverse; its child's world placement is then the best
+        // placement left to keep.
+        if (parentInverse.Invert()) local *= parentInverse;
+    }
 
     // The host matrix's axis rows and translation row become rows 0 to 3 of the model matrix.
     Mat4 m;

@@ -297,6 +297,34 @@ TEST(CaptureTransform, RootAtHeightTenAndItsPointsAreTurnedIntoModelAxes) {
     EXPECT_NEAR(object.transform.worldMatrix.m[3][1], 10.0f, 1e-5f);
 }
 
+TEST(CaptureTransform, NodeUnderAnUncapturedParentKeepsItsWorldPlacementAsRoot) {
+    HostScene host;
+    INode* helper = host.CreateNode("Helper");
+    helper->SetObjectRef(new DummyObject());
+    INode* unselected = addQuadNode(host, "Unselected");
+    helper->SetNodeTM(0, translation(0, 0, 5));
+    unselected->SetNodeTM(0, translation(0, 7, 0));
+    INode* grouped = addQuadNode(host, "Grouped", helper);
+    INode* picked = addQuadNode(host, "Picked", unselected);
+    grouped->SetNodeTM(0, translation(1, 0, 0) * helper->GetNodeTM(0));
+    picked->SetNodeTM(0, translation(2, 0, 0) * unselected->GetNodeTM(0));
+    picked->SetSelected(true);
+
+    Scene all;
+    captureScene(all, &host);
+    ASSERT_EQ(all.objectCount, 3);  // Grouped, Unselected, Picked
+    EXPECT_EQ(all.objects[0].parent, -1);
+    expectNear(all.objects[0].transform.localPosition, {1, 5, 0});  // host (1, 0, 5)
+    EXPECT_EQ(all.objects[2].parent, 1);
+    expectNear(all.objects[2].transform.localPosition, {2, 0, 0});  // relative to its parent
+
+    Scene selected;
+    selected.exportFlags = SelectedOnly;
+    captureScene(selected, &host);
+    ASSERT_EQ(selected.objectCount, 1);
+    expectNear(selected.objects[0].transform.localPosition, {2, 0, -7});  // host (2, 7, 0)
+}
+
 // Host point p transformed by tm, in model axes.
 Vec3 placedInModel(const Point3& p, const Matrix3& tm) { return hostToModel(p * tm); }
 
