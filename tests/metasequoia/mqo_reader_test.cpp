@@ -1,7 +1,10 @@
 // Document header, chunk structure, materials and textures.
 #include <gtest/gtest.h>
 
+#include <dirent.h>
+
 #include <cstdio>
+#include <fstream>
 #include <cstring>
 #include <string>
 
@@ -204,6 +207,51 @@ TEST(MqoReader, StatedCountsDoNotReserveMoreThanTheFileHolds) {
     Scene binary;
     EXPECT_FALSE(readText(mqoHeader + "Object \"o\" {\n\tBVertex 2000000000 {\n\t\tVector\n" + std::string(48, '\0'),
                           binary));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(MqoReader, DemoDocument) {
+    Scene scene;
+    ASSERT_TRUE(readMqoFile(MQO_EXAMPLES_DIR "/demo.mqo", scene));
+    ASSERT_EQ(scene.materialCount, 3);
+    ASSERT_EQ(scene.textureCount, 1);
+    EXPECT_STREQ(scene.textures[0].name, "checker.png");
+    EXPECT_EQ(scene.materials[1].textureSlots[0], 0);
+    EXPECT_FLOAT_EQ(scene.materials[2].color.a, 0.5f);
+    // The wing, its child canopy, then the wing's copy mirrored in X.
+    ASSERT_EQ(scene.objectCount, 3);
+    EXPECT_STREQ(scene.objects[1].name, "canopy");
+    EXPECT_EQ(scene.objects[1].parent, 0);
+    EXPECT_STREQ(scene.objects[2].name, "wing");
+    EXPECT_FLOAT_EQ(scene.objects[2].points[1].position.x, -1.2f);
+    EXPECT_EQ(scene.objects[0].polygonCount, 6);
+    EXPECT_EQ(scene.objects[1].polygonCount, 5);
+    EXPECT_FLOAT_EQ(scene.objects[1].transform.worldMatrix.m[3][1], 0.2f);
+}
+
+// Inputs that once made the reader fail stay readable without faults.
+TEST(MqoReader, FuzzRegressionsReadSafely) {
+    const std::string folder = MQO_REGRESSIONS_DIR;
+    DIR* dir = opendir(folder.c_str());
+    if (!dir) GTEST_SKIP() << "no regression inputs";
+    int inputs = 0;
+    while (dirent* entry = readdir(dir)) {
+        if (entry->d_name[0] == '.') continue;
+        std::ifstream in(folder + "/" + entry->d_name, std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        Scene scene;
+        readMqoDocument(bytes.data(), bytes.size(), scene);
+        readText(mqoHeader + bytes, scene);
+        for (int o = 0; o < scene.objectCount; ++o)
+            for (int p = 0; p < scene.objects[o].polygonCount; ++p)
+                EXPECT_LT(scene.objects[o].polygons[p].material, scene.materialCount) << entry->d_name;
+        ++inputs;
+    }
+    closedir(dir);
+    if (inputs == 0) GTEST_SKIP() << "no regression inputs";
 }
 
 }  // namespace
