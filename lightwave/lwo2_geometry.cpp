@@ -8,7 +8,7 @@ SceneObject* Lwo2Reading::currentObject(bool create) {
         // the pass that reads geometry; later passes find it there.
         if (!implicitObject) {
             if (!create || scene.objectCount != 0) return nullptr;
-            scene.addObject("");
+            addObjectGrowing(scene, "");
             implicitObject = true;
         }
         scene.currentObject = 1;
@@ -39,7 +39,7 @@ long long readLayer(Lwo2Reading& reading, ByteReader& in, std::uint32_t length) 
     if (nameSize == 0) return ChunkRanShort;
     long long count = 16 + nameSize;
     Scene& scene = reading.scene;
-    if (scene.objectCount <= scene.currentObject) scene.addObject(name.c_str());
+    if (scene.objectCount <= scene.currentObject) addObjectGrowing(scene, name.c_str());
     scene.currentObject += 1;
     if (length - count == 2) {
         std::uint16_t parent;

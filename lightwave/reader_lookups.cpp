@@ -13,6 +13,8 @@ int SceneNames::findMaterial(const std::string& name) const {
 }
 
 int SceneNames::addMaterial(const std::string& name) {
+    // The scene grows its arrays by a fixed step; doubling keeps a file of many tags linear.
+    growFor(scene_.materialCount, scene_.materialCapacity, 1, [&](int n) { return scene_.resizeMaterials(n); });
     const int index = scene_.addMaterial(name.c_str());
     // emplace keeps an earlier material of the same name: look-ups find the first, like a scan.
     materials_.emplace(scene_.materials[index].name, index);
@@ -22,9 +24,15 @@ int SceneNames::addMaterial(const std::string& name) {
 int SceneNames::findOrAddTexture(const std::string& name) {
     const auto found = textures_.find(name);
     if (found != textures_.end()) return found->second;
+    growFor(scene_.textureCount, scene_.textureCapacity, 1, [&](int n) { return scene_.resizeTextures(n); });
     const int index = scene_.addTexture(name.c_str());
     textures_.emplace(scene_.textures[index].name, index);
     return index;
+}
+
+int addObjectGrowing(Scene& scene, const char* name) {
+    growFor(scene.objectCount, scene.objectCapacity, 1, [&](int n) { return scene.resizeObjects(n); });
+    return scene.addObject(name);
 }
 
 bool growPoints(SceneObject& object, long long extra) {

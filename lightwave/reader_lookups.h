@@ -40,6 +40,8 @@ bool growFor(int count, int capacity, long long extra, Resize resize) {
     return resize(int(target));
 }
 
+// Scene::addObject with the object array grown by doubling.
+int addObjectGrowing(Scene& scene, const char* name);
 bool growPoints(SceneObject& object, long long extra);
 bool growPolygons(SceneObject& object, long long extra);
 // Appends a texture-coordinate entry (u, v), growing the array by doubling; its index.
