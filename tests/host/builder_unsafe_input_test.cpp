@@ -90,6 +90,24 @@ TEST(BuilderUnsafeInput, IndicesNamingNothingLeaveTheHostDefaults) {
     EXPECT_EQ(node->GetParentNode(), host.GetRootNode());
 }
 
+TEST(BuilderUnsafeInput, WithoutHostInterfaceMapsAreBuiltButNotShownInViewports) {
+    Scene scene;
+    threeTriangleObjects(scene);
+    scene.materials[0].textureSlots[0] = scene.addTexture("wall.png");
+    const int missing = scene.addMaterial("missing texture");
+    scene.materials[missing].textureSlots[0] = 4;  // names no texture
+    HostScene host;
+    HostImport importer(host);
+    EXPECT_EQ(buildHostScene(scene, &importer, nullptr), 1);
+    Mtl* multi = host.FindNode("First")->GetMtl();
+    ASSERT_NE(multi, nullptr);
+    auto* bitmap = static_cast<BitmapTex*>(multi->GetSubMtl(0)->GetSubTexmap(ID_DI));
+    ASSERT_NE(bitmap, nullptr);
+    EXPECT_STREQ(bitmap->GetMapName(), "wall.png");
+    EXPECT_FALSE(bitmap->ShownInViewport());
+    EXPECT_EQ(multi->GetSubMtl(1)->GetSubTexmap(ID_DI), nullptr);
+}
+
 TEST(BuilderUnsafeInput, SelfAndMutualParentsLeaveNodesInTheTree) {
     Scene scene;
     addNamedObject(scene, "Self").parent = 0;
