@@ -63,10 +63,11 @@ long long countAfter(const std::string& line, std::string_view keyword) {
     return scanInteger(line, position, count) ? count : 0;
 }
 
-int plausibleCount(const MqoReader& reader, long long statedCount, std::size_t bytesPerEntry) {
+int plausibleCount(const MqoReader& reader, long long statedCount, std::size_t bytesPerEntry, int alreadyHeld) {
     if (statedCount <= 0) return 0;
     const long long fits = static_cast<long long>(reader.input.remaining() / bytesPerEntry);
-    return static_cast<int>(std::min({statedCount, fits, static_cast<long long>(INT_MAX)}));
+    const long long room = static_cast<long long>(INT_MAX) - alreadyHeld;
+    return static_cast<int>(std::max(0LL, std::min({statedCount, fits, room})));
 }
 
 bool readMqoDocument(const char* data, std::size_t size, Scene& scene) {

@@ -40,6 +40,7 @@ void readFaces(MqoReader& reader, int objectIndex);
 // The integer after the first occurrence of `keyword` in the line (0 when there is none).
 long long countAfter(const std::string& line, std::string_view keyword);
 
-// Capacity to reserve for a stated count of entries when each takes at least `bytesPerEntry` bytes
+// How many more entries to reserve for a stated count when each takes at least `bytesPerEntry` bytes
 // of what is left of the document, so a false count cannot reserve more than the file can fill.
-int plausibleCount(const MqoReader& reader, long long statedCount, std::size_t bytesPerEntry);
+// The result keeps `alreadyHeld` plus it within the range of int.
+int plausibleCount(const MqoReader& reader, long long statedCount, std::size_t bytesPerEntry, int alreadyHeld);

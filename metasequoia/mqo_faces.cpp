@@ -53,7 +53,19 @@ void addEdge(SceneObject& object, const std::int64_t* points) {
     object.edges[edge].pointB = static_cast<int>(points[1]);
 }
 
-void addPolygon(MqoReader& reader, SceneObject& object, const std::int64_t* points, int corners) {
+// Texture coordinates for the rest of a face list are reserved when its first face with a " UV("
+// part shows that the list carries them; lists without them reserve none.
+struct UvReservation {
+    int pending = 0;
+
+    void makeRoom(SceneObject& object) {
+        if (pending > object.uvCapacity - object.uvCount) object.resizeUvs(object.uvCount + pending);
+        pending = 0;
+    }
+};
+
+void addPolygon(MqoReader& reader, SceneObject& object, const std::int64_t* points, int corners,
+                UvReservation& uvReservation) {
     std::int64_t material = -1;
     const bool hasMaterial = readIntegers(reader, " M(", &material, 1);
     float uv[2 * maxCorners];
@@ -61,6 +73,7 @@ void addPolygon(MqoReader& reader, SceneObject& object, const std::int64_t* poin
     std::int64_t colors[maxCorners];
     const bool hasColors = readIntegers(reader, " COL(", colors, corners);
 
+    if (hasUvs) uvReservation.makeRoom(object);
     const int index = object.addPolygon(corners);
     if (index < 0) return;
     MeshPolygon& polygon = object.polygons[index];
@@ -79,7 +92,7 @@ void addPolygon(MqoReader& reader, SceneObject& object, const std::int64_t* poin
     }
 }
 
-void readFaceLine(MqoReader& reader, SceneObject& object) {
+void readFaceLine(MqoReader& reader, SceneObject& object, UvReservation& uvReservation) {
     std::size_t position = 0;
     std::int64_t corners = 0;
     if (!scanInteger(reader.line, position, corners) || corners < 2 || corners > maxCorners) return;
@@ -88,7 +101,7 @@ void readFaceLine(MqoReader& reader, SceneObject& object) {
     readIntegers(reader, " V(", points, k);
     if (!pointsExist(object, points, k)) return;
     if (k == 2) addEdge(object, points);
-    else addPolygon(reader, object, points, k);
+    else addPolygon(reader, object, points, k, uvReservation);
 }
 
 }  // namespace
@@ -96,12 +109,12 @@ void readFaceLine(MqoReader& reader, SceneObject& object) {
 void readFaces(MqoReader& reader, int objectIndex) {
     SceneObject& object = reader.scene.objects[objectIndex];
     const std::int64_t stated = countAfter(reader.line, "face ");
-    const int extra = plausibleCount(reader, stated, minimumFaceBytes);
+    const int extra = plausibleCount(reader, stated, minimumFaceBytes, object.polygonCount);
     if (extra > object.polygonCapacity - object.polygonCount) object.resizePolygons(object.polygonCount + extra);
-    const int uvExtra = plausibleCount(reader, 4LL * extra, minimumUvBytes);
-    if (uvExtra > object.uvCapacity - object.uvCount) object.resizeUvs(object.uvCount + uvExtra);
+    UvReservation uvReservation;
+    uvReservation.pending = plausibleCount(reader, 4LL * extra, minimumUvBytes, object.uvCount);
     while (reader.readLine() == 0) {
         if (containsText(reader.line, "}")) return;
-        readFaceLine(reader, object);
+        readFaceLine(reader, object, uvReservation);
     }
 }

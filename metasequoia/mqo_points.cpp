@@ -20,7 +20,7 @@ float littleEndianFloat(const unsigned char* bytes) {
 }
 
 void reservePoints(MqoReader& reader, SceneObject& object, std::int64_t statedCount, std::size_t bytesPerPoint) {
-    const int extra = plausibleCount(reader, statedCount, bytesPerPoint);
+    const int extra = plausibleCount(reader, statedCount, bytesPerPoint, object.pointCount);
     if (extra > object.pointCapacity - object.pointCount) object.resizePoints(object.pointCount + extra);
 }
 

@@ -41,6 +41,7 @@ TEST(MqoReader, FileThatCannotBeOpenedLeavesTheSceneAlone) {
     EXPECT_FALSE(readMqoFile("/nonexistent/folder/model.mqo", scene));
     ASSERT_EQ(scene.objectCount, 1);
     EXPECT_STREQ(scene.objects[0].name, "kept");
+    EXPECT_FALSE(readMqoFile(::testing::TempDir().c_str(), scene));  // a folder opens but cannot be read
 }
 
 TEST(MqoReader, ReadsAFileFromDisk) {
@@ -203,6 +204,10 @@ TEST(MqoReader, StatedCountsDoNotReserveMoreThanTheFileHolds) {
     EXPECT_LT(object.pointCapacity, 1000);
     EXPECT_LT(object.polygonCapacity, 1000);
     EXPECT_LT(object.uvCapacity, 1000);
+
+    Scene withoutUvs;
+    ASSERT_TRUE(readText(mqoDocument(mqoObject("o", "", std::string(40, '\n') + "\t\t3 V(0 1 2)\n")), withoutUvs));
+    EXPECT_EQ(withoutUvs.objects[0].uvCapacity, 0);  // a face list without " UV(" reserves none
 
     Scene binary;
     EXPECT_FALSE(readText(mqoHeader + "Object \"o\" {\n\tBVertex 2000000000 {\n\t\tVector\n" + std::string(48, '\0'),
