@@ -1,5 +1,6 @@
 // One host node captured as a scene object: its mesh as points, edges and triangles merged
 // into polygons, texture coordinates, vertex colours, face materials and placement.
+#include <cstddef>
 #include <string>
 
 #include "host/capture.h"
@@ -69,7 +70,7 @@ void copyVertexColors(SceneObject& object, const Mesh& mesh) {
     }
 }
 
-// Index `index` of a texture or colour face when it names an existing entry, else -1.
+// `index` when it names one of `count` entries (a vertex, texture vertex or colour), else -1.
 int checkedIndex(DWORD index, int count) { return index < DWORD(count) ? int(index) : -1; }
 
 // One triangle per face. A triangle with a side that has no adjacency edge (a side naming a
@@ -80,7 +81,7 @@ void copyTriangles(SceneObject& object, const Mesh& mesh, const AdjEdgeList& adj
     const bool hasUvFaces = uvCount > 0, hasColorFaces = colorCount > 0;
     object.resizePolygons(mesh.getNumFaces());
     for (int m = 0; m < mesh.getNumFaces(); ++m) {
-        const Face& face = mesh.faces[size_t(m)];
+        const Face& face = mesh.faces[std::size_t(m)];
         const int p = object.addPolygon(3);
         MeshPolygon& polygon = object.polygons[p];
         polygon.material = materials.forFace(mesh, m);
@@ -92,9 +93,9 @@ void copyTriangles(SceneObject& object, const Mesh& mesh, const AdjEdgeList& adj
                 polygon.remap = -1;
             }
             if (hasUvFaces && m < mesh.getNumTVFaces())
-                polygon.cornerUvs[c] = checkedIndex(mesh.tvFace[size_t(m)].t[c], uvCount);
+                polygon.cornerUvs[c] = checkedIndex(mesh.tvFace[std::size_t(m)].t[c], uvCount);
             if (hasColorFaces && m < mesh.getNumVCFaces())
-                polygon.cornerColors[c] = checkedIndex(mesh.vcFace[size_t(m)].t[c], colorCount);
+                polygon.cornerColors[c] = checkedIndex(mesh.vcFace[std::size_t(m)].t[c], colorCount);
         }
     }
 }
