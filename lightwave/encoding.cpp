@@ -130,7 +130,7 @@ bool ChunkWriter::end() {
         }
     }
     if (!good && enclosing) enclosing->fail();
-    release();
+    clear();  // keeps the block: the next chunk of a file reuses it instead of growing a new one
     enclosing = nullptr;
     file = nullptr;
     return good;

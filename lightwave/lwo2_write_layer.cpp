@@ -77,9 +77,10 @@ void writeTags(const Scene& scene, ChunkWriter& chunk, ByteBuffer& body) {
 void writeLayer(const Scene& scene, int objectIndex, ChunkWriter& chunk, ByteBuffer& body) {
     const SceneObject& object = scene.objects[objectIndex];
     const std::vector<WrittenPolygon> polygons = writtenPolygons(object);
+    // The lists are only read when their map is written.
     CornerSlots uvSlots, colorSlots;
-    uvSlots.build(object, polygons, &MeshPolygon::cornerUvs);
-    colorSlots.build(object, polygons, &MeshPolygon::cornerColors);
+    if (object.uvCount != 0) uvSlots.build(object, polygons, &MeshPolygon::cornerUvs);
+    if (object.colorCount != 0) colorSlots.build(object, polygons, &MeshPolygon::cornerColors);
     const auto appendUvEntry = [&](int e) { appendUv(chunk, object.uvs[e]); };
     const auto appendColorEntry = [&](int e) { appendColor(chunk, object.colors[e]); };
 
