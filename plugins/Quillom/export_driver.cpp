@@ -1,7 +1,8 @@
 #include "plugins/Quillom/export_driver.h"
 
-// Capture and writing are not wired in yet: every export reports failure and writes nothing.
-int exportLightWaveObject(const char* /*name*/, ExpInterface* /*ei*/, Interface* /*i*/, BOOL /*suppressPrompts*/,
-        DWORD /*options*/) {
-    return 0;
+#include "lightwave/lwo2_writer.h"
+#include "plugins/shell/drivers.h"
+
+int exportLightWaveObject(const char* name, ExpInterface*, Interface* i, BOOL, DWORD options) {
+    return runExport(writeLwo2File, name, i, options);
 }

@@ -1,6 +1,8 @@
 #include "plugins/Tarnwick/import_driver.h"
 
-// Reading and building are not wired in yet: every import reports failure and creates nothing.
-int importLightWaveObject(const char* /*name*/, ImpInterface* /*ii*/, Interface* /*i*/, BOOL /*suppressPrompts*/) {
-    return 0;
+#include "lightwave/object_reader.h"
+#include "plugins/shell/drivers.h"
+
+int importLightWaveObject(const char* name, ImpInterface* ii, Interface* i, BOOL) {
+    return runImport(readLightWaveObject, name, ii, i);
 }

@@ -1,7 +1,8 @@
 #include "plugins/Velmora/export_driver.h"
 
-// Capture and writing are not wired in yet: every export reports failure and writes nothing.
-int exportLightWaveScene(const char* /*name*/, ExpInterface* /*ei*/, Interface* /*i*/, BOOL /*suppressPrompts*/,
-        DWORD /*options*/) {
-    return 0;
+#include "lightwave/lws_writer.h"
+#include "plugins/shell/drivers.h"
+
+int exportLightWaveScene(const char* name, ExpInterface*, Interface* i, BOOL, DWORD options) {
+    return runExport(writeLwsFile, name, i, options);
 }
