@@ -42,7 +42,9 @@ bool buildObject(SceneObject& object, ImpInterface* importer, MultiMtl* multi, i
         return false;
     }
     node->Reference(triangles);
-    node->SetTransform(0, hostTransform(object.transform.localMatrix));
+    // The node's placement is its world placement: attaching it to its parent later keeps it,
+    // so a child lands where its parent chain puts it, not at its local offset from the origin.
+    node->SetTransform(0, hostTransform(object.transform.worldMatrix));
     importer->AddNodeToScene(node);
     node->SetName(object.name ? object.name : "");
     importer->RedrawViews();

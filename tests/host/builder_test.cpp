@@ -175,8 +175,9 @@ TEST(BuildMesh, NodesTakeNamesAndLocalPlacementsAndChildrenHangUnderParents) {
     EXPECT_EQ(armNode->GetParentNode(), baseNode);
     EXPECT_EQ(baseNode->GetParentNode(), built.host.GetRootNode());
     expectNear(baseNode->GetNodeTM(0).GetTrans(), {0, 0, 10});
-    // Attached keeping its transform: its placement in the world is its own local matrix.
-    expectNear(armNode->GetNodeTM(0).GetTrans(), {1, -3, 2});
+    // Placed in the world through its parent, then attached keeping that placement.
+    expectNear(armNode->GetNodeTM(0).GetTrans(), {1, -3, 12});
+    expectNear(armNode->GetLocalTM().GetTrans(), {1, -3, 2});
     EXPECT_EQ(baseNode->GetMtl(), nullptr);  // no materials, no multi-material
 }
 

@@ -31,8 +31,9 @@ TEST(RoundTrip, CapturedSceneBuildsBackIntoTheSameGeometryAndPlacement) {
     ASSERT_NE(quadCopy, nullptr);
     EXPECT_EQ(quadCopy->GetParentNode(), cubeCopy);
     EXPECT_TRUE(cubeCopy->GetNodeTM(0).Equals(cube->GetNodeTM(0), 1e-4f));
-    // The builder keeps a child's world placement equal to its local one.
-    EXPECT_TRUE(quadCopy->GetNodeTM(0).Equals(quad->GetLocalTM(), 1e-4f));
+    // The child lands where the source's parent chain placed it, and keeps its local offset.
+    EXPECT_TRUE(quadCopy->GetNodeTM(0).Equals(quad->GetNodeTM(0), 1e-4f));
+    EXPECT_TRUE(quadCopy->GetLocalTM().Equals(quad->GetLocalTM(), 1e-4f));
 
     const Mesh& original = static_cast<TriObject*>(cube->GetObjectRef())->GetMesh();
     const Mesh& copy = static_cast<TriObject*>(cubeCopy->GetObjectRef())->GetMesh();
