@@ -10,7 +10,9 @@
 const std::vector<Command>& commands() {
     static const std::vector<Command> all = {
         {"plugins", "", "list the loaded exporters and importers", listPlugins},
-        {"convert", "INPUT OUTPUT", "import INPUT and export the result as OUTPUT (formats by extension)",
+        {"convert", "INPUT OUTPUT [--select NAME]...",
+         "import INPUT and export the result as OUTPUT (formats by extension); with --select, only the named "
+         "nodes are selected and the export takes the selection only",
          convertFile},
         {"info", "FILE", "import FILE and print the host scene it makes", showInfo},
     };
@@ -88,27 +90,65 @@ bool importInto(CommandContext& context, const std::string& path, HostScene& sce
 
 }  // namespace
 
+namespace {
+
+// Selects exactly the nodes named in `names`; false after one error line when a name is missing.
+bool selectOnly(CommandContext& context, HostScene& scene, const std::vector<std::string>& names) {
+    for (INode* node : scene.NodesInOrder()) node->SetSelected(false);
+    for (const std::string& name : names) {
+        bool found = false;
+        for (INode* node : scene.NodesInOrder()) {
+            if (node->GetName() && name == node->GetName()) {
+                node->SetSelected(true);
+                found = true;
+            }
+        }
+        if (!found) {
+            context.err << "plughost: no node named '" << name << "' in the imported scene\n";
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
 int convertFile(CommandContext& context, const std::vector<std::string>& args) {
-    if (args.size() != 2) {
+    std::vector<std::string> files;
+    std::vector<std::string> selection;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--select") {
+            if (i + 1 == args.size()) {
+                context.err << "plughost: --select needs a node name\n";
+                return 2;
+            }
+            selection.push_back(args[++i]);
+        } else {
+            files.push_back(args[i]);
+        }
+    }
+    if (files.size() != 2) {
         context.err << "plughost: convert needs INPUT and OUTPUT\n";
         return 2;
     }
-    const std::string output = absolutePath(args[1]);
+    const std::string output = absolutePath(files[1]);
     const PluginEntry* entry = context.catalog.find(extensionOf(output), true);
     if (!entry) {
-        context.err << "plughost: no exporter for '" << args[1] << "' (extension '" << extensionOf(output) << "')\n";
+        context.err << "plughost: no exporter for '" << files[1] << "' (extension '" << extensionOf(output) << "')\n";
         return 1;
     }
     HostScene scene;
-    if (!importInto(context, args[0], scene)) return 1;
+    if (!importInto(context, files[0], scene)) return 1;
+    if (!selection.empty() && !selectOnly(context, scene, selection)) return 1;
     ExporterPtr exporter = PluginCatalog::createExporter(*entry);
     if (!exporter) {
         context.err << "plughost: " << entry->file << " created no exporter\n";
         return 1;
     }
     ExpInterface exportInterface;
-    if (!exporter->DoExport(output.c_str(), &exportInterface, &scene, TRUE, 0)) {
-        context.err << "plughost: " << entry->file << " could not export '" << args[1] << "'\n";
+    const DWORD options = selection.empty() ? 0 : SCENE_EXPORT_SELECTED;
+    if (!exporter->DoExport(output.c_str(), &exportInterface, &scene, TRUE, options)) {
+        context.err << "plughost: " << entry->file << " could not export '" << files[1] << "'\n";
         return 1;
     }
     return 0;

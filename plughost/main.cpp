@@ -1,20 +1,22 @@
 // plughost: loads the suite's exporter and importer libraries the way the host application does
 // and runs them on an in-memory host scene.
 //
-//   plughost [--plugins DIR] COMMAND [ARGUMENTS...]
+//   plughost [--plugins DIR] [--verbose] COMMAND [ARGUMENTS...]
 #include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "platform/platform.h"
 #include "plughost/commands.h"
 #include "plughost/plugin_catalog.h"
 
 namespace {
 
 void printUsage(std::ostream& out) {
-    out << "usage: plughost [--plugins DIR] COMMAND [ARGUMENTS...]\n"
+    out << "usage: plughost [--plugins DIR] [--verbose] COMMAND [ARGUMENTS...]\n"
            "  --plugins DIR  load the plug-ins of DIR (default: the plugins folder beside bin/)\n"
+           "  --verbose      show the plug-ins' debugger output on stderr\n"
            "commands:\n";
     for (const Command& c : commands()) {
         std::string synopsis = std::string(c.name) + (*c.arguments ? " " : "") + c.arguments;
@@ -22,6 +24,8 @@ void printUsage(std::ostream& out) {
             << "\n";
     }
 }
+
+void printDebugOutput(const char* text) { std::cerr << text; }
 
 }  // namespace
 
@@ -35,6 +39,8 @@ int main(int argc, char** argv) {
                 return 2;
             }
             pluginFolder = argv[++i];
+        } else if (std::strcmp(argv[i], "--verbose") == 0) {
+            setDebugOutput(printDebugOutput);
         } else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             printUsage(std::cout);
             return 0;

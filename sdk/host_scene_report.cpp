@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "sdk/adj_edge_list.h"
+#include "sdk/display_text.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ std::string triple(float a, float b, float c) { return "(" + number(a) + ", " + 
 std::string triple(const Point3& p) { return triple(p.x, p.y, p.z); }
 std::string triple(const Color& c) { return triple(c.r, c.g, c.b); }
 
-std::string quoted(const char* s) { return std::string("\"") + (s ? s : "") + "\""; }
+std::string quoted(const char* s) { return "\"" + displayText(s) + "\""; }
 
 std::string classText(Class_ID id) {
     char text[48];
