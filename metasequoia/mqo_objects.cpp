@@ -42,7 +42,9 @@ void setParentFromDepth(MqoReader& reader, int objectIndex, int depth) {
     reader.chainLength[objectIndex] = parent >= 0 ? reader.chainLength[parent] + 1 : 1;
 }
 
-enum class Attribute { Scale, Rotation, Translation, Depth, Mirror, MirrorAxis, Facet, Color, BinaryPoints, Points, Faces };
+enum class Attribute {
+    Scale, Rotation, Translation, Depth, Mirror, MirrorAxis, Facet, Color, BinaryPoints, Points, Faces
+};
 
 struct Keyword {
     std::string_view text;
@@ -51,12 +53,18 @@ struct Keyword {
 
 // Tested in this order; the first keyword found anywhere in the line decides.
 constexpr Keyword keywords[] = {
-    {"scale ", Attribute::Scale},         {"rotation ", Attribute::Rotation},
-    {"translation ", Attribute::Translation}, {"depth ", Attribute::Depth},
-    {"mirror ", Attribute::Mirror},       {"mirror_axis ", Attribute::MirrorAxis},
-    {"facet ", Attribute::Facet},         {"color ", Attribute::Color},
-    {"BVertex ", Attribute::BinaryPoints}, {"vertex ", Attribute::Points},
-    {"Vertex ", Attribute::Points},       {"face ", Attribute::Faces},
+    {"scale ", Attribute::Scale},
+    {"rotation ", Attribute::Rotation},
+    {"translation ", Attribute::Translation},
+    {"depth ", Attribute::Depth},
+    {"mirror ", Attribute::Mirror},
+    {"mirror_axis ", Attribute::MirrorAxis},
+    {"facet ", Attribute::Facet},
+    {"color ", Attribute::Color},
+    {"BVertex ", Attribute::BinaryPoints},
+    {"vertex ", Attribute::Points},
+    {"Vertex ", Attribute::Points},
+    {"face ", Attribute::Faces},
 };
 
 void readAttributeLine(MqoReader& reader, int objectIndex) {
