@@ -44,12 +44,14 @@ TEST(MqoObjects, PlacementAndNames) {
                                      "\tcolor 0.1 0.2 0.3\n"
                                      "\tvertex 2 {\n\t\t100 0 0\n\t\t1 2\n\t}\n"
                                      "}\n"
-                                     "Object \"\x88\xEA\x94\xD4\" {\n}\n"),
+                                     "Object \"\x88\xEA\x94\xD4\" {\n\tVertex 1 {\n\t\t100 200 300\n\t}\n}\n"),
                          scene));
     ASSERT_EQ(scene.objectCount, 2);
     const SceneObject& object = scene.objects[0];
     EXPECT_STREQ(object.name, "obj_00");
     EXPECT_STREQ(scene.objects[1].name, "\x88\xEA\x94\xD4");  // Shift-JIS kept byte for byte
+    ASSERT_EQ(scene.objects[1].pointCount, 1);  // "Vertex" lists read like "vertex" lists
+    EXPECT_FLOAT_EQ(scene.objects[1].points[0].position.z, 3.0f);
     const Transform& t = object.transform;
     EXPECT_FLOAT_EQ(t.localScale.x, 1.5f);
     EXPECT_FLOAT_EQ(t.localScale.z, -3.0f);
