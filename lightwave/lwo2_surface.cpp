@@ -29,11 +29,11 @@ long long readSurface(Lwo2Reading& reading, ByteReader& in, std::uint32_t length
     Scene& scene = reading.scene;
     // Without any material (no tags before) the surface has nothing to describe: skipped.
     if (scene.materialCount == 0) return length;
-    int index = reading.names.findMaterial(name);
-    if (index < 0) index = 0;  // a surface no tag names describes the first material
-    Material& material = scene.materials[index];
+    const int named = reading.names.findMaterial(name);
+    // A surface no tag names describes the first material.
+    Material& material = scene.materials[named < 0 ? 0 : named];
 
-    return walkSubChunks(in, nameSize + sourceSize, length, true,
+    const long long count = walkSubChunks(in, nameSize + sourceSize, length, true,
                          [&](std::uint32_t id, ByteReader& content, std::uint16_t size) {
         if (id == Colr) {
             float rgb[3];
@@ -54,6 +54,11 @@ long long readSurface(Lwo2Reading& reading, ByteReader& in, std::uint32_t length
         }
         // Every other surface value (diffuse, specular, transparency, ...) is not kept.
     });
+    // A name can be tagged more than once (as a part name and as a surface name, for one); the
+    // surface describes every material of its name, so the polygons tagged with any of them get it.
+    if (named >= 0)
+        for (const int same : reading.names.laterMaterials(name)) scene.materials[same].copyFrom(material);
+    return count;
 }
 
 long long readSurfaceBlock(Material& material, ByteReader& in, std::uint32_t length) {

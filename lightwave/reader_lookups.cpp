@@ -2,7 +2,8 @@
 
 SceneNames::SceneNames(Scene& scene) : scene_(scene) {
     for (int i = 0; i < scene.materialCount; ++i)
-        if (scene.materials[i].name) materials_.emplace(scene.materials[i].name, i);
+        if (scene.materials[i].name && !materials_.emplace(scene.materials[i].name, i).second)
+            laterMaterials_[scene.materials[i].name].push_back(i);
     for (int i = 0; i < scene.textureCount; ++i)
         if (scene.textures[i].name) textures_.emplace(scene.textures[i].name, i);
 }
@@ -17,8 +18,15 @@ int SceneNames::addMaterial(const std::string& name) {
     growFor(scene_.materialCount, scene_.materialCapacity, 1, [&](int n) { return scene_.resizeMaterials(n); });
     const int index = scene_.addMaterial(name.c_str());
     // emplace keeps an earlier material of the same name: look-ups find the first, like a scan.
-    materials_.emplace(scene_.materials[index].name, index);
+    if (!materials_.emplace(scene_.materials[index].name, index).second)
+        laterMaterials_[scene_.materials[index].name].push_back(index);
     return index;
+}
+
+const std::vector<int>& SceneNames::laterMaterials(const std::string& name) const {
+    static const std::vector<int> none;
+    const auto found = laterMaterials_.find(name);
+    return found == laterMaterials_.end() ? none : found->second;
 }
 
 int SceneNames::findOrAddTexture(const std::string& name) {

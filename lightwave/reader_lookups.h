@@ -6,6 +6,7 @@
 #include <climits>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "model/scene.h"
 
@@ -16,6 +17,8 @@ public:
 
     // First material of this name (as Scene::findMaterial), or -1.
     int findMaterial(const std::string& name) const;
+    // Every material of this name after the first, in index order.
+    const std::vector<int>& laterMaterials(const std::string& name) const;
     // Appends a material (an empty name gets the scene's default name) and returns its index.
     int addMaterial(const std::string& name);
     // First texture of this name, appended when there is none.
@@ -24,6 +27,7 @@ public:
 private:
     Scene& scene_;
     std::unordered_map<std::string, int> materials_;
+    std::unordered_map<std::string, std::vector<int>> laterMaterials_;
     std::unordered_map<std::string, int> textures_;
 };
 

@@ -192,6 +192,88 @@ TEST(CorpusPeer, Lwo2FilesReadLikeAssimpReadsThem) {
     }
 }
 
+using CornerUv = std::array<long long, 5>;
+
+// The names of the texture-coordinate maps ("TXUV" in "VMAP" or "VMAD") of an LWO2 file.
+std::set<std::string> uvMapNames(const fs::path& file) {
+    std::vector<std::uint8_t> bytes;
+    std::vector<ObjectChunk> chunks;
+    std::set<std::string> names;
+    if (!loadObjectFile(file.c_str(), bytes) || !listObjectChunks(bytes.data(), bytes.size(), id4Code("LWO2"), chunks))
+        return names;
+    for (const ObjectChunk& chunk : chunks) {
+        if (chunk.id != id4Code("VMAP") && chunk.id != id4Code("VMAD")) continue;
+        ByteReader in = chunk.content();
+        std::uint32_t type;
+        std::uint16_t dimension;
+        std::string name;
+        if (readId4Code(in, type) == 4 && type == id4Code("TXUV") && readU2(in, &dimension, 1) == 2 &&
+            readS0(in, name) > 0)
+            names.insert(name);
+    }
+    return names;
+}
+
+// Texture coordinates from maps, per corner (position and coordinate), compared with assimp's.
+// Compared where the file's maps are each named by a surface or there is only one: a map no
+// surface names reaches every polygon by design, while assimp keeps the one the texture names.
+// Corners of projected images are left out (this assimp computes none for them). assimp gives
+// every corner of a mesh a coordinate, zero where no map does, so ours are a subset of its.
+TEST(CorpusPeer, MapCoordinatesAgreeWithAssimp) {
+    int compared = 0;
+    for (const fs::path& file : objectFiles("LWO2")) {
+        SCOPED_TRACE(file.filename().string());
+        Scene scene;
+        ASSERT_TRUE(readLightWaveObject(file.c_str(), scene));
+        const std::set<std::string> maps = uvMapNames(file);
+        bool everyMapNamed = true;
+        for (const std::string& map : maps) {
+            bool named = false;
+            for (int m = 0; m < scene.materialCount; ++m)
+                named = named || (scene.materials[m].uvMapName && map == scene.materials[m].uvMapName);
+            everyMapNamed = everyMapNamed && named;
+        }
+        if (maps.empty() || (maps.size() > 1 && !everyMapNamed)) continue;
+
+        std::multiset<CornerUv> ours, theirs;
+        auto corner = [](const aiVector3D& p, float u, float v) {
+            return CornerUv{std::llround(p.x * 1e3), std::llround(p.y * 1e3), std::llround(p.z * 1e3),
+                            std::llround(u * 1e3), std::llround(v * 1e3)};
+        };
+        for (int o = 0; o < scene.objectCount; ++o) {
+            const SceneObject& object = scene.objects[o];
+            for (int p = 0; p < object.polygonCount; ++p) {
+                const MeshPolygon& polygon = object.polygons[p];
+                if (polygon.material >= 0 && scene.materials[polygon.material].projection > 0) continue;
+                for (int k = 0; k < polygon.cornerCount; ++k) {
+                    if (polygon.cornerUvs[k] < 0) continue;
+                    const Vec3& v = object.points[polygon.cornerPoints[k]].position;
+                    const UvEntry& uv = object.uvs[polygon.cornerUvs[k]];
+                    // Our v runs down the image, assimp's up.
+                    ours.insert(corner(aiVector3D(v.x, v.y, v.z), uv.u, 1.0f - uv.v));
+                }
+            }
+        }
+        Assimp::Importer importer;
+        const aiScene* peer = importer.ReadFile(file.string(), 0);
+        ASSERT_NE(peer, nullptr);
+        for (unsigned m = 0; m < peer->mNumMeshes; ++m) {
+            const aiMesh& mesh = *peer->mMeshes[m];
+            if (!mesh.HasTextureCoords(0)) continue;
+            for (unsigned f = 0; f < mesh.mNumFaces; ++f)
+                for (unsigned k = 0; k < mesh.mFaces[f].mNumIndices; ++k) {
+                    const unsigned i = mesh.mFaces[f].mIndices[k];
+                    theirs.insert(corner(mesh.mVertices[i], mesh.mTextureCoords[0][i].x, mesh.mTextureCoords[0][i].y));
+                }
+        }
+        EXPECT_FALSE(ours.empty());
+        EXPECT_TRUE(std::includes(theirs.begin(), theirs.end(), ours.begin(), ours.end()))
+            << ours.size() << " of ours, " << theirs.size() << " of assimp's";
+        ++compared;
+    }
+    EXPECT_GE(compared, 9);
+}
+
 TEST(CorpusPeer, UnsupportedAndEmptyFilesAreRefused) {
     for (const char* name : {"lwo2/unsupported_lwo3_sciecode_Cube00-Basic.lwo", "lwo2/assimp_invalid_empty.lwo"}) {
         Scene scene;

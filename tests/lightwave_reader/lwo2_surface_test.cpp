@@ -52,6 +52,25 @@ TEST(Lwo2Surface, ASurfaceNoTagNamesDescribesTheFirstMaterialAndNoMaterialMeansS
     EXPECT_EQ(scene.materialCount, 0);
 }
 
+TEST(Lwo2Surface, ASurfaceDescribesEveryMaterialOfItsName) {
+    // The same name tagged as a part and as a surface: polygons carry the second tag.
+    Content surf;
+    surf.s0("torch").s0("").sub("COLR", Content().vec(0.3f, 0.3f, 0.3f).vx(0))
+        .sub("BLOK", colourBlock("COLR", 5, 0, 2, "uv"));
+    Content clip;
+    clip.u4(2).sub("STIL", Content().s0("torch.png"));
+    Scene scene;
+    ASSERT_TRUE(read(objectFile("LWO2", {chunk("TAGS", Content().s0("torch").s0("other").s0("torch")),
+                                         chunk("SURF", surf), chunk("CLIP", clip)}),
+                     scene));
+    for (int m : {0, 2}) {
+        EXPECT_FLOAT_EQ(scene.materials[m].color.r, 0.3f) << m;
+        EXPECT_STREQ(scene.materials[m].uvMapName, "uv") << m;
+        EXPECT_EQ(scene.materials[m].textureSlots[0], 0) << m;
+    }
+    EXPECT_FLOAT_EQ(scene.materials[1].color.r, 0.7f);
+}
+
 TEST(Lwo2Surface, ColourLayerSetsProjectionImageAndMapping) {
     Content surf;
     surf.s0("Skin").s0("").sub("BLOK", colourBlock("COLR", 1, 1, 3, "uvmap"));
