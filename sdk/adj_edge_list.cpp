@@ -15,8 +15,14 @@ std::uint64_t edgeKey(DWORD a, DWORD b) {
 int MEdge::Visible(const Face* faces) const {
     for (DWORD face : f) {
         if (face == UNDEFINED) continue;
-        int side = faces[face].edgeIndex(v[0], v[1]);
-        if (side >= 0 && faces[face].getEdgeVis(side)) return 1;
+        // A degenerate face (two corners on one vertex) runs along the edge with two of its sides;
+        // the edge shows when either of them does.
+        const Face& sides = faces[face];
+        for (int side = 0; side < 3; ++side) {
+            const DWORD a = sides.v[side], b = sides.v[(side + 1) % 3];
+            const bool alongEdge = (a == v[0] && b == v[1]) || (a == v[1] && b == v[0]);
+            if (alongEdge && sides.getEdgeVis(side)) return 1;
+        }
     }
     return 0;
 }
