@@ -162,4 +162,40 @@ TEST(LightWaveRoundTripFixture, QuadBesideAPinchedPolygonComesBackWhole) {
     expectRoundTripKeepsShapes(source, folder.path());
 }
 
+// What changes on the way, made visible on a small object: a concave eight-corner polygon comes
+// back whole (the merge follows hidden edges, not geometry), an empty layer stays a layer, and a
+// surface that no polygon uses is not written.
+TEST(LightWaveRoundTripFixture, ConcavePolygonWholeEmptyLayerKeptUnusedSurfaceDropped) {
+    ScratchFolder folder("changes");
+    Scene scene;
+    const int o = scene.addObject("Shapes");
+    scene.addObject("Empty");
+    SceneObject& object = scene.objects[o];
+    // A "C": concave, its fan from the first corner leaves the outline.
+    const float points[][2] = {{0, 0}, {3, 0}, {3, 1}, {1, 1}, {1, 2}, {3, 2}, {3, 3}, {0, 3}};
+    for (const auto& xy : points) {
+        const int p = object.addPoint();
+        object.points[p].position.set(xy[0], xy[1], 0.5f);
+    }
+    const int f = object.addPolygon(8);
+    for (int c = 0; c < 8; ++c) object.polygons[f].cornerPoints[c] = c;
+    object.polygons[f].material = 1;
+    scene.addMaterial("Unused");
+    const int used = scene.addMaterial("Used");
+    scene.materials[used].color.setRgb(0.25f, 0.5f, 0.75f);
+    scene.materials[used].textureSlots[0] = scene.addTexture("images/c.png");
+    const fs::path source = folder / "changes.lwo";
+    ASSERT_TRUE(writeLwo2File(source.c_str(), scene));
+
+    expectRoundTripKeepsShapes(source, folder.path());
+    Scene result;
+    ASSERT_TRUE(readLightWaveObject((folder / "round_trip.lwo").c_str(), result));
+    ASSERT_EQ(result.objectCount, 2);
+    EXPECT_EQ(result.objects[0].polygonCount, 1);
+    EXPECT_EQ(result.objects[0].polygons[0].cornerCount, 8);
+    EXPECT_EQ(result.objects[1].polygonCount, 0);
+    ASSERT_EQ(result.materialCount, 1);
+    EXPECT_STREQ(result.materials[0].name, "Used");
+}
+
 }  // namespace
