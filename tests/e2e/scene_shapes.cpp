@@ -31,12 +31,18 @@ bool near(const Vec3& a, const Vec3& b, float tolerance) {
            std::fabs(a.z - b.z) <= tolerance;
 }
 
+bool near(const CornerUv& a, const CornerUv& b, float tolerance) {
+    return a.present == b.present && std::fabs(a.u - b.u) <= tolerance && std::fabs(a.v - b.v) <= tolerance;
+}
+
 bool sameCycle(const PolygonShape& a, const PolygonShape& b, float tolerance) {
     const size_t n = a.corners.size();
     if (n != b.corners.size() || a.surface != b.surface) return false;
     for (size_t shift = 0; shift < n; ++shift) {
         bool all = true;
-        for (size_t i = 0; i < n && all; ++i) all = near(a.corners[i], b.corners[(i + shift) % n], tolerance);
+        for (size_t i = 0; i < n && all; ++i)
+            all = near(a.corners[i], b.corners[(i + shift) % n], tolerance) &&
+                  near(a.uvs[i], b.uvs[(i + shift) % n], tolerance);
         if (all) return true;
     }
     return n == 0;
@@ -86,8 +92,14 @@ std::vector<LayerShape> layerShapes(const Scene& scene) {
             PolygonShape shape;
             shape.surface = surfaceName(scene, polygon.material);
             shape.carriedWhole = carried[size_t(p)];
-            for (int c = 0; c < polygon.cornerCount; ++c)
+            for (int c = 0; c < polygon.cornerCount; ++c) {
                 shape.corners.push_back(object.points[polygon.cornerPoints[c]].position);
+                const int uv = polygon.cornerUvs[c];
+                if (uv >= 0 && uv < object.uvCount)
+                    shape.uvs.push_back({true, object.uvs[uv].u, object.uvs[uv].v});
+                else
+                    shape.uvs.push_back({});
+            }
             layer.polygons.push_back(std::move(shape));
         }
         layers.push_back(std::move(layer));
@@ -168,6 +180,11 @@ std::vector<std::string> surfaceDifferences(const std::map<std::string, SurfaceL
 std::string describe(const PolygonShape& polygon) {
     std::ostringstream line;
     line << polygon.corners.size() << "-gon [" << polygon.surface << "]";
-    for (const Vec3& c : polygon.corners) line << " (" << c.x << ", " << c.y << ", " << c.z << ")";
+    for (size_t i = 0; i < polygon.corners.size(); ++i) {
+        const Vec3& c = polygon.corners[i];
+        line << " (" << c.x << ", " << c.y << ", " << c.z;
+        if (polygon.uvs[i].present) line << " uv " << polygon.uvs[i].u << ", " << polygon.uvs[i].v;
+        line << ")";
+    }
     return line.str();
 }

@@ -9,8 +9,14 @@
 
 #include "model/scene.h"
 
+struct CornerUv {
+    bool present = false;
+    float u = 0, v = 0;
+};
+
 struct PolygonShape {
     std::vector<Vec3> corners;  // point positions in corner order
+    std::vector<CornerUv> uvs;  // texture coordinates, corner by corner
     std::string surface;
     bool carriedWhole = true;  // whether the host's triangle mesh can hand it back whole
 };
@@ -39,8 +45,8 @@ std::map<std::string, SurfaceLook> usedSurfaceLooks(const Scene& scene);
 std::map<std::string, SurfaceLook> allSurfaceLooks(const Scene& scene);
 
 // Two polygon lists compared as multisets: two polygons are equal when they have the same surface
-// and one's corner positions equal the other's after a rotation (same winding), each coordinate
-// within `tolerance`.
+// and one's corner positions and texture coordinates equal the other's after a rotation (same
+// winding), each value within `tolerance`.
 struct PolygonMatch {
     std::vector<PolygonShape> missing;     // expected polygons without a partner
     std::vector<PolygonShape> unexpected;  // actual polygons without a partner
