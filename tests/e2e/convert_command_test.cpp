@@ -107,12 +107,16 @@ TEST_F(ConvertCommand, SelectionExportsOnlyTheNamedNodes) {
         {{"canopy", "wing"}, {"wing", "canopy", "wing"}},
     };
     for (const Case& c : cases) {
-        std::vector<std::string> args{"convert", demoDocument.string(), (folder_ / "out.lwo").string()};
+        // With --verbose the capture's debugger line of every captured object shows on stderr.
+        std::vector<std::string> args{"--verbose", "convert", demoDocument.string(), (folder_ / "out.lwo").string()};
         for (const std::string& n : c.names) args.insert(args.end(), {"--select", n});
         SCOPED_TRACE(testing::PrintToString(c.names));
         const PlughostRun run = runPlughost(args, folder_.path());
         ASSERT_EQ(run.exitCode, 0) << run.err;
         EXPECT_EQ(layerNames(folder_ / "out.lwo"), c.layers);
+        std::string announced;
+        for (const std::string& name : c.layers) announced += "[" + name + "]\n";
+        EXPECT_EQ(run.err, announced);
     }
 }
 
