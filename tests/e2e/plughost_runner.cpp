@@ -69,10 +69,6 @@ PlughostRun runPlughost(const std::vector<std::string>& args, const fs::path& wo
     return run(all, workingDirectory);
 }
 
-PlughostRun runPlughostWithDefaultPlugins(const std::vector<std::string>& args, const fs::path& workingDirectory) {
-    return run(args, workingDirectory);
-}
-
 ScratchFolder::ScratchFolder(const std::string& label) {
     static std::atomic<int> serial{0};
     std::string safe = label;

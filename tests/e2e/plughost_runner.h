@@ -19,10 +19,6 @@ struct PlughostRun {
 // Runs `plughost --plugins <the built plug-in folder> ARGS...` in `workingDirectory`.
 PlughostRun runPlughost(const std::vector<std::string>& args, const std::filesystem::path& workingDirectory);
 
-// Runs plughost without the --plugins option, so that it uses its default folder.
-PlughostRun runPlughostWithDefaultPlugins(const std::vector<std::string>& args,
-                                          const std::filesystem::path& workingDirectory);
-
 // A fresh empty folder for one test, removed by the destructor.
 class ScratchFolder {
 public:
