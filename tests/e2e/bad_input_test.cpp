@@ -148,28 +148,4 @@ TEST_F(BadInput, RandomLinesInADocumentAreRefusedOrReadBack) {
     }
 }
 
-// A file cut exactly between two chunks has lost the rest of its FORM just as much; the object
-// reader takes what is left, and the host exports it as if nothing were missing.
-TEST_F(BadInput, DISABLED_ObjectFilesCutBetweenTwoChunksAreRefused) {
-    for (const fs::path& source : {lwo2Source, lwobSource}) {
-        const std::string whole = readBytes(source);
-        for (const Chunk& c : chunksOf(whole)) {
-            SCOPED_TRACE(source.filename().string() + " cut to " + std::to_string(c.offset) + " bytes");
-            convert("cut.lwo", whole.substr(0, c.offset), "out.lwo", true);
-        }
-    }
-}
-
-// A Metasequoia document ends with its "Eof" line; one cut before it is taken as complete, and
-// the host exports the objects read so far as if nothing were missing.
-TEST_F(BadInput, DISABLED_DocumentsCutBeforeTheirEndAreRefused) {
-    const std::string whole = readBytes(mqoSource);
-    const size_t end = whole.rfind("Eof");
-    ASSERT_NE(end, std::string::npos);
-    for (size_t cut = 48; cut < end; cut += (end - 48) / 8) {
-        SCOPED_TRACE("cut to " + std::to_string(cut) + " bytes");
-        convert("cut.mqo", whole.substr(0, cut), "out.lws", true);
-    }
-}
-
 }  // namespace
