@@ -1,5 +1,7 @@
 #include "lightwave/encoding.h"
 
+#include <filesystem>
+
 #include <cstring>
 
 namespace {
@@ -142,11 +144,12 @@ bool readWholeFile(const char* path, std::vector<std::uint8_t>& bytes) {
     bytes.clear();
     std::FILE* in = path ? std::fopen(path, "rb") : nullptr;
     if (!in) return false;
-    // Sized from the file when it can be, else grown block by block (pipes, devices).
-    if (std::fseek(in, 0, SEEK_END) == 0) {
-        const long length = std::ftell(in);
-        if (length > 0) bytes.reserve(std::size_t(length));
-        std::rewind(in);
+    // Sized up front only for a regular file (a folder opens too, and reports an absurd length);
+    // anything else grows block by block.
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(path, ec)) {
+        const std::uintmax_t length = std::filesystem::file_size(path, ec);
+        if (!ec && length > 0 && length <= bytes.max_size()) bytes.reserve(std::size_t(length));
     }
     std::uint8_t block[65536];
     std::size_t got;

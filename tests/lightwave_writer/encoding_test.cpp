@@ -238,6 +238,9 @@ TEST(Encoding, ReadWholeFileReportsMissingFiles) {
     std::fclose(file);
     EXPECT_TRUE(readWholeFile(path.c_str(), bytes));
     EXPECT_EQ(bytes, (Bytes{'a', 'b', 'c'}));
+    // A folder opens like a file but reports an absurd length; it is refused, not reserved for.
+    EXPECT_FALSE(readWholeFile(dir.file("").c_str(), bytes));
+    EXPECT_TRUE(bytes.empty());
 }
 
 }  // namespace
