@@ -62,15 +62,7 @@ void copyArray(T*& items, int& count, int& capacity, const T* source, int source
 
 }  // namespace
 
-Scene::~Scene() {
-    releaseText(name);
-    record_storage::release(objects);
-    record_storage::release(materials);
-    record_storage::release(textures);
-    record_storage::release(auxItemsA);
-    record_storage::release(auxItemsB);
-    record_storage::release(auxItemsC);
-}
+Scene::~Scene() { reset(); }  // reset releases every owned string and array
 
 void Scene::reset() {
     releaseText(name);

@@ -32,16 +32,7 @@ void shrinkToSurvivors(T*& items, int& count, int& capacity, Move move) {
 
 }  // namespace
 
-SceneObject::~SceneObject() {
-    releaseText(name);
-    record_storage::release(points);
-    record_storage::release(edges);
-    record_storage::release(polygons);
-    record_storage::release(uvs);
-    record_storage::release(normals);
-    record_storage::release(keys);
-    record_storage::release(colors);
-}
+SceneObject::~SceneObject() { reset(); }  // reset releases every owned string and array
 
 void SceneObject::reset() {
     releaseText(name);
